@@ -37,9 +37,23 @@ int main(int argc, char** argv) {
     PrintHelp(args.empty() ? stderr : stdout);
     return args.empty() ? 1 : 0;
   }
+  // A command's name may be two words ("render scene"); the longer match wins.
+  const kv::tool::Command* found = nullptr;
+  size_t words = 0;
   for (const auto& command : kv::tool::Commands()) {
-    if (command.name != args[0]) continue;
-    std::vector<std::string> rest(args.begin() + 1, args.end());
+    if (args.size() >= 2 && command.name == args[0] + " " + args[1]) {
+      found = &command;
+      words = 2;
+      break;
+    }
+    if (!found && command.name == args[0]) {
+      found = &command;
+      words = 1;
+    }
+  }
+  if (found) {
+    const auto& command = *found;
+    std::vector<std::string> rest(args.begin() + static_cast<std::ptrdiff_t>(words), args.end());
     for (const auto& a : rest) {
       if (a == "--help" || a == "-h") {
         PrintUsage(stdout, command);
