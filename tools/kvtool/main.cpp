@@ -12,7 +12,7 @@ namespace {
 void PrintHelp(FILE* out) {
   std::fprintf(out, "Usage: kvtool COMMAND [ARGS...]\n\nCommands:\n");
   for (const auto& command : kv::tool::Commands()) {
-    std::fprintf(out, "  %-10s %s\n", command.name.c_str(), command.summary.c_str());
+    std::fprintf(out, "  %-20s %s\n", command.name.c_str(), command.summary.c_str());
   }
   std::fprintf(out, "\n'kvtool COMMAND --help' shows the forms of one command.\n");
 }
