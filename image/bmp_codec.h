@@ -14,7 +14,7 @@ namespace kv {
 // never reads outside `data`.
 Bitmap32 DecodeBmp(const uint8_t* data, size_t size);
 
-// A 32-bit bottom-up bitmap file of the picture.
+// A 32-bit bottom-up bitmap file of the picture (kv::Error when it is empty).
 std::vector<uint8_t> EncodeBmp(const Bitmap32& picture);
 // Raises kv::Error when the file cannot be written.
 void SaveBmp(const Bitmap32& picture, const std::string& path);
