@@ -13,16 +13,20 @@ namespace {
 // (100 - P) * 90 / 100 degrees, in radians.
 double SwingAngle(int32_t P) { return (100 - P) * 90.0 / 100.0 * std::numbers::pi / 180.0; }
 
-void PivotFromTopLeft(Bitmap32& work, const Bitmap32& image, int32_t, int32_t H, int32_t, int32_t, int32_t P) {
+void PivotFromTopLeft(Bitmap32& work, const Bitmap32& image, int32_t, int32_t H, int32_t, int32_t,
+                      int32_t P) {
   RotateImage(work, image, -1, SwingAngle(P), H);
 }
-void PivotFromBottomLeft(Bitmap32& work, const Bitmap32& image, int32_t, int32_t, int32_t, int32_t, int32_t P) {
+void PivotFromBottomLeft(Bitmap32& work, const Bitmap32& image, int32_t, int32_t, int32_t, int32_t,
+                         int32_t P) {
   RotateImage(work, image, -1, -SwingAngle(P), -1);
 }
-void PivotFromTopRight(Bitmap32& work, const Bitmap32& image, int32_t W, int32_t H, int32_t, int32_t, int32_t P) {
+void PivotFromTopRight(Bitmap32& work, const Bitmap32& image, int32_t W, int32_t H, int32_t, int32_t,
+                       int32_t P) {
   RotateImage(work, image, W, -SwingAngle(P), H);
 }
-void PivotFromBottomRight(Bitmap32& work, const Bitmap32& image, int32_t W, int32_t, int32_t, int32_t, int32_t P) {
+void PivotFromBottomRight(Bitmap32& work, const Bitmap32& image, int32_t W, int32_t, int32_t, int32_t,
+                          int32_t P) {
   RotateImage(work, image, W, SwingAngle(P), -1);
 }
 

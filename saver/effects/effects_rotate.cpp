@@ -19,7 +19,8 @@ double TurnAngle(int32_t P) { return P * std::numbers::pi / 50; }
 std::vector<Point> CentredRectangle(int32_t W, int32_t H, int32_t X, int32_t Y) {
   const int32_t cx = W / 2;
   const int32_t cy = H / 2;
-  return {{cx - X / 2, cy - Y / 2}, {cx + X / 2, cy - Y / 2}, {cx + X / 2, cy + Y / 2}, {cx - X / 2, cy + Y / 2}};
+  return {
+      {cx - X / 2, cy - Y / 2}, {cx + X / 2, cy - Y / 2}, {cx + X / 2, cy + Y / 2}, {cx - X / 2, cy + Y / 2}};
 }
 
 Region RotationalRectangle(int32_t W, int32_t H, int32_t X, int32_t Y, int32_t P) {

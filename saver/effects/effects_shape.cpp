@@ -148,7 +148,9 @@ Region StarburstAnticlockwise(int32_t W, int32_t H, int32_t X, int32_t Y, int32_
 Region ZigzagHorizontal(int32_t W, int32_t H, int32_t X, int32_t Y, int32_t P) {
   return Zigzag(W, H, X, Y, P, false);
 }
-Region ZigzagVertical(int32_t W, int32_t H, int32_t X, int32_t Y, int32_t P) { return Zigzag(W, H, X, Y, P, true); }
+Region ZigzagVertical(int32_t W, int32_t H, int32_t X, int32_t Y, int32_t P) {
+  return Zigzag(W, H, X, Y, P, true);
+}
 Region RevealDiamondOutFromCentre(int32_t W, int32_t H, int32_t X, int32_t Y, int32_t) {
   return Poly({W / 2 - X, H / 2, W / 2, H / 2 - Y, W / 2 + X, H / 2, W / 2, H / 2 + Y});
 }

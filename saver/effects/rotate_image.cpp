@@ -86,7 +86,8 @@ void RotateImage(Bitmap32& work, const Bitmap32& image, int32_t pivotX, double a
         uint32_t* dst = work.Row(top + i);
         int64_t a = c * first + row.a0;
         int64_t b = s * first + row.b0;
-        for (int64_t x = first; x <= last; ++x, a += c, b += s) dst[x] = src[(py + (b >> 16)) * stride + px + (a >> 16)];
+        for (int64_t x = first; x <= last; ++x, a += c, b += s)
+          dst[x] = src[(py + (b >> 16)) * stride + px + (a >> 16)];
       }
     }
   }

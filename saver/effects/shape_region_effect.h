@@ -15,7 +15,8 @@ using ShapeBuilder = Region (*)(int32_t W, int32_t H, int32_t X, int32_t Y, int3
 // The ends are exact whatever the geometry gives on odd sizes: P <= 0 keeps
 // the old picture, P >= 100 shows the whole new one.
 template <ShapeBuilder Build>
-void ShapeEffect(Bitmap32& work, const Bitmap32& image, int32_t W, int32_t H, int32_t X, int32_t Y, int32_t P) {
+void ShapeEffect(Bitmap32& work, const Bitmap32& image, int32_t W, int32_t H, int32_t X, int32_t Y,
+                 int32_t P) {
   if (P <= 0) return;
   if (P >= 100) {
     CopyThroughRegion(work, image, Region::FromRect({0, 0, W, H}));

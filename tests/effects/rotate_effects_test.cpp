@@ -50,7 +50,8 @@ TEST(RotateEffects, SpiralRectangleTurnsClockwiseAboutXY) {
 TEST(RotateEffects, StarHalfTurnedKeepsItsFourSpikes) {
   const Bitmap32 work = Step(150, 61, 41, 50);
   // Tips at (-32, 20), (30, -22), (92, 20), (30, 62); inner corners at (15 | 45, 10 | 30).
-  for (const auto& [x, y] : {std::pair{30, 20}, std::pair{2, 20}, std::pair{58, 20}, std::pair{30, 2}, std::pair{30, 38}})
+  for (const auto& [x, y] :
+       {std::pair{30, 20}, std::pair{2, 20}, std::pair{58, 20}, std::pair{30, 2}, std::pair{30, 38}})
     EXPECT_EQ(work.Pixel(x, y) >> 24, 0xFFu) << x << "," << y;
   for (const auto& [x, y] : {std::pair{2, 2}, std::pair{50, 5}, std::pair{10, 35}, std::pair{58, 38}})
     EXPECT_EQ(work.Pixel(x, y) >> 24, 0x80u) << x << "," << y;

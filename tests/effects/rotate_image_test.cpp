@@ -61,7 +61,8 @@ TEST(RotateImage, QuarterAndHalfTurnsMapWholePixels) {
       const int32_t dx = x - px, dy = y - py;
       // A quarter turn anticlockwise on screen: work (x, y) shows image (px - dy, py + dx).
       const int32_t qx = px - dy, qy = py + dx;
-      EXPECT_EQ(quarter.Pixel(x, y), image.Contains(qx, qy) ? image.Pixel(qx, qy) : old.Pixel(x, y)) << x << "," << y;
+      EXPECT_EQ(quarter.Pixel(x, y), image.Contains(qx, qy) ? image.Pixel(qx, qy) : old.Pixel(x, y))
+          << x << "," << y;
       EXPECT_EQ(half.Pixel(x, y), image.Pixel(px - dx, py - dy)) << x << "," << y;
     }
   }
@@ -85,9 +86,15 @@ TEST(RotateImage, MatchesThePixelByPixelDefinition) {
     double angle;
   };
   const Case cases[] = {
-      {31, 17, -1, 17, kPi / 2 * 0.37},  {31, 17, -1, -1, -kPi / 2 * 0.81}, {17, 31, 17, 31, -kPi / 2 * 0.05},
-      {17, 31, 17, -1, kPi / 2 * 0.99},  {23, 23, 11, 11, 2.5},             {23, 9, 40, -30, -1.2},
-      {1, 1, 0, 0, 0.7},                 {40, 3, 20, 1, kPi},               {13, 29, -5, 40, 3 * kPi / 2},
+      {31, 17, -1, 17, kPi / 2 * 0.37},
+      {31, 17, -1, -1, -kPi / 2 * 0.81},
+      {17, 31, 17, 31, -kPi / 2 * 0.05},
+      {17, 31, 17, -1, kPi / 2 * 0.99},
+      {23, 23, 11, 11, 2.5},
+      {23, 9, 40, -30, -1.2},
+      {1, 1, 0, 0, 0.7},
+      {40, 3, 20, 1, kPi},
+      {13, 29, -5, 40, 3 * kPi / 2},
   };
   for (const Case& c : cases) {
     const Bitmap32 image = Picture(c.w, c.h, 0xFF000000u);

@@ -52,7 +52,8 @@ TEST(ShapeEffects, FillEveryNumberOfTheirFamilies) {
 // Odd sizes are where the catalogue's halvings leave a row, a column or a
 // corner pixel out; the ends must still be exact.
 TEST(ShapeEffects, ProgressZeroKeepsTheOldPictureAndHundredShowsTheNew) {
-  for (const auto& [w, h] : {std::pair{61, 41}, std::pair{41, 61}, std::pair{33, 33}, std::pair{9, 7}, std::pair{60, 40}}) {
+  for (const auto& [w, h] :
+       {std::pair{61, 41}, std::pair{41, 61}, std::pair{33, 33}, std::pair{9, 7}, std::pair{60, 40}}) {
     for (int32_t n : RegionEffectNumbers()) {
       EXPECT_EQ(Step(n, w, h, 0), Picture(w, h, kOldTag)) << "effect " << n << " at " << w << "x" << h;
       EXPECT_EQ(Step(n, w, h, 100), Picture(w, h, kNewTag)) << "effect " << n << " at " << w << "x" << h;
@@ -120,9 +121,11 @@ TEST(ShapeEffects, HalfWayShapesCoverTheirParts) {
   for (const ShapeCase& c : cases) {
     const Bitmap32 work = Step(c.n, 101, 61, 50);
     for (const Probe& p : c.shown)
-      EXPECT_EQ(work.Pixel(p.x, p.y) >> 24, 0xFFu) << "effect " << c.n << " should show " << p.x << "," << p.y;
+      EXPECT_EQ(work.Pixel(p.x, p.y) >> 24, 0xFFu)
+          << "effect " << c.n << " should show " << p.x << "," << p.y;
     for (const Probe& p : c.hidden)
-      EXPECT_EQ(work.Pixel(p.x, p.y) >> 24, 0x80u) << "effect " << c.n << " should hide " << p.x << "," << p.y;
+      EXPECT_EQ(work.Pixel(p.x, p.y) >> 24, 0x80u)
+          << "effect " << c.n << " should hide " << p.x << "," << p.y;
   }
 }
 
