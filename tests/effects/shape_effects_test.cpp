@@ -61,6 +61,25 @@ TEST(ShapeEffects, ProgressZeroKeepsTheOldPictureAndHundredShowsTheNew) {
   }
 }
 
+TEST(ShapeEffects, TinyAndEmptyPicturesAreSafe) {
+  EffectProcTable table = ShapeTable();
+  AddPivotEffects(table);
+  for (const auto& [w, h] : {std::pair{0, 0}, std::pair{1, 1}, std::pair{2, 1}, std::pair{1, 3}}) {
+    for (int32_t n = 1; n <= kEffectCount; ++n) {
+      if (table[n] == nullptr) continue;
+      for (int32_t P : {0, 50, 100}) {
+        Bitmap32 work = Picture(w, h, kOldTag);
+        const Bitmap32 image = Picture(w, h, kNewTag);
+        const EffectExtents e = ComputeExtents(w, h, P);
+        table[n](work, image, w, h, e.X, e.Y, P);
+        if (P == 100) {
+          EXPECT_EQ(work, image) << "effect " << n << " at " << w << "x" << h;
+        }
+      }
+    }
+  }
+}
+
 TEST(ShapeEffects, RevealInToCentreLeavesTheCentreRectangle) {
   // 101 x 61 at P = 50: X = 51, Y = 31; Rect(25, 15, 76, 46) stays old.
   const Bitmap32 work = Step(57, 101, 61, 50);
