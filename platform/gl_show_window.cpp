@@ -11,6 +11,8 @@ namespace kv {
 namespace {
 
 // A strip over the whole viewport; texture row 0 is the frame's top row.
+// Bitmap32 words 0xAARRGGBB are the bytes B, G, R, A in memory: they are
+// uploaded as RGBA (accepted by every GL flavour) and swizzled back here.
 constexpr const char* kVertexShader = R"(
 attribute vec2 position;
 varying vec2 texCoord;
@@ -24,14 +26,12 @@ constexpr const char* kFragmentShader = R"(
 uniform sampler2D frame;
 varying vec2 texCoord;
 void main() {
-  gl_FragColor = vec4(texture2D(frame, texCoord).rgb, 1.0);
+  gl_FragColor = vec4(texture2D(frame, texCoord).bgr, 1.0);
 }
 )";
 
 constexpr GLfloat kQuad[] = {-1.f, -1.f, 1.f, -1.f, -1.f, 1.f, 1.f, 1.f};
 
-// Bitmap32 pixels are 0xAARRGGBB words: bytes B, G, R, A in memory.
-constexpr GLenum kBgra = 0x80E1;
 
 }  // namespace
 
@@ -110,12 +110,12 @@ void GlShowWindow::Render() {
     if (!uploaded_) {
       glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
       if (surface_.Width() != textureWidth_ || surface_.Height() != textureHeight_) {
-        glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, surface_.Width(), surface_.Height(), 0, kBgra, GL_UNSIGNED_BYTE,
+        glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, surface_.Width(), surface_.Height(), 0, GL_RGBA, GL_UNSIGNED_BYTE,
                      surface_.Bits());
         textureWidth_ = surface_.Width();
         textureHeight_ = surface_.Height();
       } else {
-        glTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, textureWidth_, textureHeight_, kBgra, GL_UNSIGNED_BYTE,
+        glTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, textureWidth_, textureHeight_, GL_RGBA, GL_UNSIGNED_BYTE,
                         surface_.Bits());
       }
       uploaded_ = true;
