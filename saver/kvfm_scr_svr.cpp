@@ -81,7 +81,8 @@ void TKVfmScrSvr::FormShow() {
   use_directx_ = project_.Setting.DirectX;
   if (use_directx_) {
     try {
-      use_directx_ = screen.InitScaledSurface(screen.ScreenWidth(), screen.ScreenHeight(), screen.ScreenBitsPerPixel());
+      use_directx_ =
+          screen.InitScaledSurface(screen.ScreenWidth(), screen.ScreenHeight(), screen.ScreenBitsPerPixel());
     } catch (...) {
       use_directx_ = false;
     }

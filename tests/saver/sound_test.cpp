@@ -4,6 +4,7 @@
 
 #include "image/jpeg_codec.h"
 #include "scene/area_mask.h"
+#include "scene/project.h"
 #include "scene/scene_writer.h"
 #include "tests/saver/show_fixture.h"
 
@@ -148,6 +149,40 @@ TEST_F(SceneSoundTest, StillPictureStopsTheSoundsEvenWithSoundOff) {
   Passes(1);
   ASSERT_TRUE(w.IsPicture());
   EXPECT_NE(std::find(backend.sound.log.begin(), backend.sound.log.end(), "stop 7"), backend.sound.log.end());
+}
+
+TEST_F(SceneSoundTest, WithoutChannelsOnlyTheFirstSoundPlaysThroughTheWavePlayer) {
+  project.Setting.Sound = true;
+  backend.sound.fail_open_at = 0;
+  backend.files.existing = {"/ws/a.wav", "/ws/b.wav", "/ws/c.wav"};
+  AddScene("s.kvp", {Sound("a.wav", 0), Sound("b.wav", 0), Sound("c.wav", 2, 0)});
+  Show();
+  Passes(3);
+  EXPECT_EQ(backend.sound.Plays(), std::vector<std::string>{"wave /ws/a.wav loop"});
+}
+
+TEST_F(SceneSoundTest, MissingOrBrokenSceneIsSkippedAndTheCurrentSlideStays) {
+  AddScene("s.kvp", {});
+  for (const char* name : {"gone.kvp", "broken.kvp"}) {
+    project.FileList.Names.push_back((folder_ / name).string());
+    project.FileList.Flags.push_back("TRUE");
+  }
+  std::filesystem::copy_file(__FILE__, folder_ / "broken.kvp");
+  AddPicture("p.bmp");
+  project.Setting.ShowImageMode = 1;
+  project.Setting.Duration = 5;
+  TKVfmScrSvr& w = Show();
+  const uint32_t start = w.SlideStart();
+  backend.clock.Set(start + 5000);
+  w.IdleFrame();
+  w.IdleFrame();
+  EXPECT_EQ(Name(w.CurrentFile()), "s.kvp");
+  EXPECT_FALSE(w.IsPicture());
+  EXPECT_EQ(w.SlideStart(), start);
+  ASSERT_NE(w.Scene(), nullptr);
+  EXPECT_EQ(w.Scene()->Background.Width(), 1024);  // still the fitted scene
+  w.IdleFrame();
+  EXPECT_EQ(Name(w.CurrentFile()), "p.bmp");
 }
 
 }  // namespace
