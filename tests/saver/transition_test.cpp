@@ -128,5 +128,19 @@ TEST_F(TransitionTest, InputDuringATransitionDoesNotCutItShort) {
   EXPECT_EQ(g_progress.back(), 100);
 }
 
+TEST_F(TransitionTest, ScaledSurfaceTransitionsAtTheSurfaceSize) {
+  project.Setting.DirectX = true;
+  project.Setting.DirectXQuality = 1;
+  project.Setting.TransitionTime = 0;
+  backend.screen.scaled_available = true;
+  TKVfmScrSvr& w = ShowWithTable();
+  w.IdleFrame();  // the first frame gives the surface its size
+  NextSlide(w);
+  EXPECT_EQ(g_progress, std::vector<int32_t>{0});
+  EXPECT_EQ(w.WorkFrame().Width(), 800);
+  EXPECT_EQ(w.WorkFrame().Height(), 600);
+  EXPECT_EQ(w.NewFrame().Pixel(0, 0), 0xFF445566u);  // stretched over the whole frame
+}
+
 }  // namespace
 }  // namespace kv::test
