@@ -456,6 +456,14 @@ TWaveParam Water(int32_t amplitude, int32_t waves, int32_t speed, bool perspecti
   return w;
 }
 
+// The frozen pond: a faint shimmer, no mirror image.
+TWaveParam Ice() {
+  TWaveParam w = Water(1, 12, 2, false);
+  w.Vertical = 0;
+  w.Reflection = 0;
+  return w;
+}
+
 void WriteProject(const fs::path& dir) {
   WriteScene((dir / "lake.kvp").string(), "Evening Lake", PaintLake(),
              AreaMask(330, [](int32_t, int32_t) { return true; }), Water(3, 40, 6, true), TWeatherParam{}, {});
@@ -467,7 +475,7 @@ void WriteProject(const fs::path& dir) {
   WriteScene((dir / "snow.kvp").string(), "Snowy Night", PaintSnow(), AreaMask(500, [](int32_t x, int32_t y) {
                return std::pow((x - 620) / 150.0, 2) + std::pow((y - 545) / 38.0, 2) < 1;
              }),
-             Water(1, 20, 3, false), snow, {});
+             Ice(), snow, {});
 
   TWeatherParam rain;
   rain.Kind = 2;
