@@ -27,19 +27,19 @@ std::string OwnFile() {
 // Show and configuration: unpack, hand over, then always remove the workspace.
 template <typename HandOver>
 int RunWithWorkspace(TKVCProject& project, HandOver hand_over) {
-  std::string folder;
+  ModeContext context;
   try {
-    const std::string program = OwnFile();
-    folder = WorkspacePath(program);
+    context.program = OwnFile();
+    context.workspace = WorkspacePath(context.program);
     PrepareProject(project);
   } catch (const Error& e) {
     Messages().Show(e.what());
-    if (!folder.empty()) RemoveWorkspace(folder);
+    if (!context.workspace.empty()) RemoveWorkspace(context.workspace);
     return 1;
   }
-  hand_over(project);
-  RemoveWorkspace(folder);
-  return 0;
+  const int code = hand_over(project, context);
+  RemoveWorkspace(context.workspace);
+  return code;
 }
 
 }  // namespace
@@ -49,6 +49,12 @@ std::string PrepareProject(TKVCProject& project) { return UnpackPayload(project,
 int RunShowMode(TKVCProject& project) { return RunWithWorkspace(project, HandOverShow); }
 
 int RunConfigMode(TKVCProject& project) { return RunWithWorkspace(project, HandOverConfiguration); }
+
+int RunHostWindowMode(TKVCProject& project, uint64_t window) {
+  return RunWithWorkspace(project, [window](TKVCProject& p, const ModeContext& context) {
+    return HandOverShowInWindow(p, context, window);
+  });
+}
 
 int RunPreviewMode(TKVCProject& project, const std::string& handle_argument) {
   try {
@@ -63,8 +69,7 @@ int RunPreviewMode(TKVCProject& project, const std::string& handle_argument) {
     WriteToStderr("Invalid preview window handle \"" + handle_argument + "\"");
     return 1;
   }
-  HandOverPreview(project, *window);
-  return 0;
+  return HandOverPreview(project, *window);
 }
 
 int RunPasswordMode() { return 0; }

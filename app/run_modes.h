@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 #include "project/kvc_project.h"
@@ -13,6 +14,9 @@ std::string PrepareProject(TKVCProject& project);
 // Each returns the process exit code.
 int RunShowMode(TKVCProject& project);
 int RunConfigMode(TKVCProject& project);
+// The show inside a host's X11 window (the xscreensaver convention; 0 is the
+// root window); unpacks and removes the workspace like the show mode.
+int RunHostWindowMode(TKVCProject& project, uint64_t window);
 // Leaves the workspace in place for the next show or configuration run.
 int RunPreviewMode(TKVCProject& project, const std::string& handle_argument);
 // No password services here: does nothing and creates no workspace.
