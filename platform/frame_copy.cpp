@@ -19,4 +19,15 @@ void CopyTopLeft(const Bitmap32& source, Bitmap32& target) {
   }
 }
 
+CopiedArea CopyAt(const Bitmap32& frame, int32_t x, int32_t y, Bitmap32& target) {
+  const CopiedArea area{std::max(0, x), std::max(0, y), std::min(target.Width(), x + frame.Width()),
+                        std::min(target.Height(), y + frame.Height())};
+  if (area.Empty()) return area;
+  const size_t bytes = static_cast<size_t>(area.right - area.left) * 4;
+  for (int32_t row = area.top; row < area.bottom; ++row) {
+    std::memcpy(target.Row(row) + area.left, frame.Row(row - y) + (area.left - x), bytes);
+  }
+  return area;
+}
+
 }  // namespace kv

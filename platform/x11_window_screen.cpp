@@ -24,16 +24,9 @@ int32_t X11WindowScreen::ScreenBitsPerPixel() const { return window_->Depth() > 
 bool X11WindowScreen::InitScaledSurface(int32_t, int32_t, int32_t) { return false; }
 
 void X11WindowScreen::Present(int32_t x, int32_t y, const Bitmap32& frame) {
-  const int32_t left = std::max(0, x);
-  const int32_t top = std::max(0, y);
-  const int32_t right = std::min(canvas_.Width(), x + frame.Width());
-  const int32_t bottom = std::min(canvas_.Height(), y + frame.Height());
-  if (right <= left || bottom <= top) return;
-  const size_t bytes = static_cast<size_t>(right - left) * 4;
-  for (int32_t row = top; row < bottom; ++row) {
-    std::memcpy(canvas_.Row(row) + left, frame.Row(row - y) + (left - x), bytes);
-  }
-  Flush(left, top, right, bottom);
+  const CopiedArea a = CopyAt(frame, x, y, canvas_);
+  if (a.Empty()) return;
+  Flush(a.left, a.top, a.right, a.bottom);
 }
 
 void X11WindowScreen::ClearToBlack() {
